@@ -51,6 +51,24 @@ TEST(XOREncryptor, KeyIsAlignedWithTheStartOfTheFile) {
     EXPECT_THROW(TXOREncryptor(""), std::invalid_argument);
 }
 
+TEST(XOREncryptor, LongBuffersFollowTheByteFormulaAcrossKeyPeriods) {
+    // Large buffers are combined in long runs; every byte must still meet key byte (p+j) mod L.
+    const std::string plain = Sample(10007);
+    for (const std::string &key :
+         {std::string("k3y!x"), std::string(48, '\x5A') + "7", Sample(5000)}) {
+        for (int64_t position : {0, 3, 4095, 4097, 123456789}) {
+            const std::string scrambled = Scramble(plain, position, key);
+            std::size_t wrong = 0;
+            for (std::size_t j = 0; j < plain.size(); ++j) {
+                const char expected =
+                    static_cast<char>(plain[j] ^ key[(position + j) % key.size()]);
+                wrong += scrambled[j] != expected;
+            }
+            EXPECT_EQ(wrong, 0u) << "key length " << key.size() << " at " << position;
+        }
+    }
+}
+
 class SecureStream : public AppDirTest {};
 
 TEST_F(SecureStream, ChunkingOfWritesAndReadsDoesNotMatter) {
