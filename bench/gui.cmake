@@ -1,0 +1,5 @@
+# Main window figures and pictures; both run offscreen (QT_QPA_PLATFORM=offscreen).
+if(TARGET velmora_gui AND TARGET Qt6::Test)
+    add_executable(velmora_gui_screens ${CMAKE_CURRENT_LIST_DIR}/gui_screens.cpp)
+    target_link_libraries(velmora_gui_screens PRIVATE velmora_gui Qt6::Test)
+endif()
