@@ -42,11 +42,13 @@ std::string FormatQuantity(float x, char decimalSeparator) {
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole;
     // The float is the nearest one to every decimal within half its spacing; if the half-way
-    // cent lies there, the float stands for that half and is rounded up like it.
-    const float next = std::nextafter(x, std::numeric_limits<float>::infinity());
-    double tolerance = (static_cast<double>(next) - x) * 100.0 / 2.0;
-    if (tolerance >= 0.5)
-        tolerance = 0.0;
+    // cent lies there, the float stands for that half and is rounded up like it. Only a
+    // fraction just below the half needs the (slower) look at the spacing.
+    double tolerance = 0.0;
+    if (fraction > 0.49 && fraction < 0.5) {
+        const float next = std::nextafter(x, std::numeric_limits<float>::infinity());
+        tolerance = (static_cast<double>(next) - x) * 100.0 / 2.0;
+    }
     const auto cents = static_cast<std::uint64_t>(whole) + (fraction >= 0.5 - tolerance ? 1u : 0u);
 
     char text[32];
