@@ -82,27 +82,16 @@ void BM_ReadScrambled(benchmark::State &state) {
     ReadFile(state, true);
 }
 
-// Plain and scrambled alternate, so both see the same state of the machine.
-BENCHMARK(BM_WritePlain)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(4)
-    ->Repetitions(3);
-BENCHMARK(BM_WriteScrambled)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(4)
-    ->Repetitions(3);
-BENCHMARK(BM_ReadPlain)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(4)
-    ->Repetitions(3);
-BENCHMARK(BM_ReadScrambled)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(4)
-    ->Repetitions(3);
+// Fixed work per run (each iteration moves the whole file), repeated for a median.
+void Settings(benchmark::internal::Benchmark *benchmark) {
+    benchmark->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4)->Repetitions(3);
+}
+
+// Each scrambled run follows its plain counterpart directly, so both see the machine alike.
+BENCHMARK(BM_WritePlain)->Apply(Settings);
+BENCHMARK(BM_WriteScrambled)->Apply(Settings);
+BENCHMARK(BM_ReadPlain)->Apply(Settings);
+BENCHMARK(BM_ReadScrambled)->Apply(Settings);
 
 // Keeps the median throughput of every benchmark for the ratio printed at the end.
 class TRatioReporter : public benchmark::ConsoleReporter {

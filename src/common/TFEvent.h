@@ -23,24 +23,26 @@ public:
     std::string Name;
 };
 
-// "1001": a failure reported to whoever listens (sync modules and manager, update installer).
-class TErrorEvent : public TFEvent {
+// Payload shared by the error events: a numeric code and a message text (code page 1251).
+class TCodeMessageEvent : public TFEvent {
 public:
-    TErrorEvent(std::string name, int32_t code, std::string message)
+    TCodeMessageEvent(std::string name, int32_t code, std::string message)
         : TFEvent(std::move(name)), Code(code), Message(std::move(message)) {}
 
     int32_t Code;
-    std::string Message; // code page 1251
+    std::string Message;
+};
+
+// "1001": a failure reported to whoever listens (sync modules and manager, update installer).
+class TErrorEvent : public TCodeMessageEvent {
+public:
+    using TCodeMessageEvent::TCodeMessageEvent;
 };
 
 // "1002": a failed exchange with the server.
-class TNetworkErrorEvent : public TFEvent {
+class TNetworkErrorEvent : public TCodeMessageEvent {
 public:
-    TNetworkErrorEvent(std::string name, int32_t code, std::string message)
-        : TFEvent(std::move(name)), Code(code), Message(std::move(message)) {}
-
-    int32_t Code;
-    std::string Message; // code page 1251
+    using TCodeMessageEvent::TCodeMessageEvent;
 };
 
 // "8": a message for the user.
