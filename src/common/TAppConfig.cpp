@@ -13,7 +13,8 @@ TAppConfig &TAppConfig::Instance() {
 void TAppConfig::Init(const std::string &appPath) {
     const char separator = static_cast<char>(QDir::separator().toLatin1());
     AppPath = appPath;
-    if (AppPath.empty() || (AppPath.back() != separator && AppPath.back() != '/'))
+    // An empty path stays empty (the current folder) rather than becoming the root folder.
+    if (!AppPath.empty() && AppPath.back() != separator && AppPath.back() != '/')
         AppPath += separator;
     TempPath = AppPath + "temp" + separator;
     UserIniPath = AppPath + "conf.ini";
