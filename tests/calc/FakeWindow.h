@@ -52,7 +52,11 @@ public:
 private:
     void Write(const DisplayList &displays) {
         for (Display display : displays) {
-            for (const DisplayRow &row : model.Show(display)) {
+            const std::size_t rows = model.Show(display).size();
+            for (std::size_t i = 0; i < rows; ++i) {
+                // Read each row when it is written: an earlier unguarded write may have run a
+                // change handling that moved the model.
+                const DisplayRow row = model.Show(display)[i];
                 const std::string text = row.Text(sep);
                 std::string &field = fields[std::string(row.control)];
                 const bool changed = field != text;
