@@ -86,6 +86,7 @@ bool Unzip(const std::string &archive, const std::string &target, const std::str
     if (!QDir().mkpath(root))
         return false;
     const QDir base(root);
+    const QString realRoot = QFileInfo(root).canonicalFilePath();
     bool ok = true;
     for (zip_int64_t i = 0; i < count; ++i) {
         const QString &name = names[static_cast<std::size_t>(i)];
@@ -94,7 +95,15 @@ bool Unzip(const std::string &archive, const std::string &target, const std::str
             ok = QDir().mkpath(path) && ok;
             continue;
         }
-        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        const QString parent = QFileInfo(path).absolutePath();
+        if (!QDir().mkpath(parent)) {
+            ok = false;
+            continue;
+        }
+        // A folder inside an existing target may be a link leading elsewhere; never write
+        // through it.
+        const QString realParent = QFileInfo(parent).canonicalFilePath();
+        if (realParent != realRoot && !realParent.startsWith(realRoot + u'/')) {
             ok = false;
             continue;
         }

@@ -84,6 +84,13 @@ TEST_F(UnzipTest, DoesNotWriteThroughALinkInTheTarget) {
     EXPECT_TRUE(Unzip(Path("p.zip"), Target(), " -o "));
     EXPECT_EQ(ReadTextFile(Path("outside/victim.txt")), "original");
     EXPECT_EQ(ReadTextFile(Target() + "/mess.dat"), "new");
+
+    // A linked folder inside the target is not a way out either.
+    ASSERT_TRUE(QFile::link(FromCp1251(Path("outside")), FromCp1251(Target() + "/sub")));
+    MakeZip(Path("q.zip"), {{"sub/victim.txt", "new"}, {"sub/other.txt", "new"}});
+    EXPECT_FALSE(Unzip(Path("q.zip"), Target(), " -o "));
+    EXPECT_EQ(ReadTextFile(Path("outside/victim.txt")), "original");
+    EXPECT_FALSE(QFileInfo::exists(FromCp1251(Path("outside/other.txt"))));
 }
 
 TEST_F(UnzipTest, MissingOrDamagedArchiveFails) {
