@@ -1,13 +1,12 @@
 #include "DataItem.h"
 
 #include <charconv>
+#include <string>
 #include <system_error>
 
 namespace velmora {
 
 namespace {
-
-constexpr std::size_t MaxDigits = 64;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -25,29 +24,29 @@ ParseOutcome DataItem::ParseText(std::string_view text, char decimalSeparator) {
 
     // Normalise to "digits.digits" for the conversion; a separator at either end is what the
     // user sees while typing and reads as if the missing digits were zeros.
-    char buffer[MaxDigits + 2];
-    std::size_t length = 0;
+    std::string normal;
+    normal.reserve(text.size() + 1);
     bool separatorSeen = false;
     bool digitSeen = false;
-    if (text.size() > MaxDigits)
-        return ParseOutcome::Unreadable;
     for (char c : text) {
         if (IsDigit(c)) {
             digitSeen = true;
-            buffer[length++] = c;
+            normal.push_back(c);
         } else if (c == decimalSeparator && !separatorSeen) {
             separatorSeen = true;
-            if (length == 0)
-                buffer[length++] = '0';
-            buffer[length++] = '.';
+            if (normal.empty())
+                normal.push_back('0');
+            normal.push_back('.');
         } else {
             return ParseOutcome::Unreadable;
         }
     }
     if (!digitSeen)
         return ParseOutcome::Unreadable;
-    if (buffer[length - 1] == '.')
-        --length;
+    if (normal.back() == '.')
+        normal.pop_back();
+    const char *buffer = normal.data();
+    const std::size_t length = normal.size();
 
     float x = 0.0f;
     const auto [end, error] = std::from_chars(buffer, buffer + length, x);

@@ -35,6 +35,8 @@ TEST_P(ParseText, ReadsFieldTextsIntoTheWeight) {
         {"0,05", ParseOutcome::TooLow, 0},
         {"0", ParseOutcome::TooLow, 0},
         {"99999999999999999999999999999999999999999999", ParseOutcome::TooHigh, 0},
+        {"0000000000000000000000000000000000000000000000000000000000000000000001,5",
+         ParseOutcome::Valid, 1.5f},
         {",", ParseOutcome::Unreadable, 0},
         {"1,2,3", ParseOutcome::Unreadable, 0},
         {"-1", ParseOutcome::Unreadable, 0},
