@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 using namespace velmora;
 
@@ -19,7 +20,16 @@ namespace {
 
 using Line = std::vector<std::string>;
 
-// Draws every section on its own recording and returns the line that starts with `caption`.
+// A section at the top of a fresh page with its rows filled and its columns measured.
+template <class Section>
+std::unique_ptr<Section> Measured(RecordingCanvas &page, const PrintContext &context) {
+    PageY = PageTopY;
+    auto section = std::make_unique<Section>(page, context);
+    section->FillRows();
+    section->MeasureColumns();
+    return section;
+}
+
 class SectionsTest : public ::testing::Test {
 protected:
     void SetUp() override { PageY = PageTopY; }
@@ -27,13 +37,10 @@ protected:
     // All lines of one section's table (cells of one y, in drawing order).
     template <class Section> std::vector<Line> TableOf() {
         RecordingCanvas page;
-        PageY = PageTopY;
-        Section section(page, context);
-        section.FillRows();
-        section.MeasureColumns();
-        section.PrintTable();
+        auto section = Measured<Section>(page, context);
+        section->PrintTable();
         std::vector<Line> lines;
-        for (int y = PageTopY; y < PageY; y += section.LineStep())
+        for (int y = PageTopY; y < PageY; y += section->LineStep())
             lines.push_back(page.LineAt(0, y));
         return lines;
     }
@@ -130,9 +137,8 @@ TEST_F(SectionsTest, ProgrammeTotalStandsInTheTableColumnsBetweenTwoRules) {
     EnterBalanceExample(model);
     model.Edit("e_TotalWater_kg", "150", ',');
     RecordingCanvas page;
-    PrintParProg section(page, context);
-    section.FillRows();
-    section.MeasureColumns();
+    auto measured = Measured<PrintParProg>(page, context);
+    PrintParProg &section = *measured;
     const int y = PageY;
     section.PrintExtra();
 
@@ -168,10 +174,8 @@ TEST_F(SectionsTest, EnteralFeedLinesNameTheFeedAndCountWholeFeeds) {
         fresh.Edit("e_FeedNumber", c.feeds, ',');
         PrintContext ctx = FixedContext(fresh);
         RecordingCanvas page;
-        PageY = PageTopY;
-        PrintEntData section(page, ctx);
-        section.FillRows();
-        section.MeasureColumns();
+        auto measured = Measured<PrintEntData>(page, ctx);
+        PrintEntData &section = *measured;
         section.PrintExtra();
 
         const int step = section.LineStep();
