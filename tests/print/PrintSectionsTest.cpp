@@ -3,6 +3,7 @@
 #include "PrintBalanceData.h"
 #include "PrintCommand.h"
 #include "PrintEntData.h"
+#include "PrintFormat.h"
 #include "PrintInfData.h"
 #include "PrintParData.h"
 #include "PrintParProg.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 using namespace velmora;
@@ -192,6 +194,118 @@ TEST_F(SectionsTest, EnteralFeedLinesNameTheFeedAndCountWholeFeeds) {
         EXPECT_EQ(PageY, PageTopY + 3 * step);
         EXPECT_TRUE(page.LineAt(0, PageTopY).empty()) << "an empty line under the title";
     }
+}
+
+} // namespace
+
+namespace {
+
+// Every value cell prints the number the window shows in the named field, read from the
+// calculation's own display tables; only the format differs (0.00 instead of an empty field).
+TEST_F(SectionsTest, EveryCellPrintsTheValueOfItsWindowField) {
+    model.FillCatalogue();
+    for (const auto &[control, text] : {std::pair{"e_MT", "1,5"},
+                                        {"e_TotalWater_kg", "150"},
+                                        {"e_KCl_kg", "2"},
+                                        {"e_Ca_kg", "2"},
+                                        {"e_NaCl10_kg", "1"},
+                                        {"e_NaCl9_kg", "1,5"},
+                                        {"e_MgSO4_kg", "1"},
+                                        {"e_PreparatVolume", "5"},
+                                        {"e_MainInfTime", "24"},
+                                        {"e_EmulsionTime", "20"}})
+        model.Edit(control, text, ',');
+    model.EnteralPreparatChosen(0);
+    for (const auto &[control, text] : {std::pair{"e_SumVolume_kg", "30"},
+                                        {"e_FeedNumber", "6"},
+                                        {"e_ParProtein_kg", "3"},
+                                        {"e_ParFat_kg", "2"},
+                                        {"e_CarbonRate_kg", "6"}})
+        model.Edit(control, text, ',');
+
+    std::map<std::string, float> shown;
+    for (Display display :
+         {Display::Needs, Display::Parenteral, Display::ParenteralDoses, Display::Programme,
+          Display::Enteral, Display::Balance, Display::AllInputs})
+        for (const DisplayRow &row : model.Show(display))
+            shown.emplace(std::string(row.control), row.present ? row.value : 0.0f);
+
+    // The fields of the value columns, data row by data row; "" for a cell no field shows.
+    using Fields = std::vector<std::pair<std::string, std::string>>;
+    const Fields par{{"e_ParProtein_kg", "e_ParProtein_day"},
+                     {"e_ParFat_kg", "e_ParFat_day"},
+                     {"e_CarbonRate_kg", "e_CarbonRate_day"},
+                     {"e_ParCarbon_kg", "e_ParCarbon_day"},
+                     {"e_ProteinVolume_kg", "e_ProteinVolume_day"},
+                     {"e_FatVolume_kg", "e_FatVolume_day"},
+                     {"e_CarbonVolume_kg", "e_CarbonVolume_day"},
+                     {"e_ParCarbonEnergy_kg", "e_ParCarbonEnergy_day"},
+                     {"e_ParFatEnergy_kg", "e_ParFatEnergy_day"},
+                     {"e_ParNonproteinEnergy_kg", "e_ParNonproteinEnergy_day"},
+                     {"e_ParEnergyRate_kg", "e_ParEnergyRate_kg"},
+                     {"e_ParTotalEnergy_kg", "e_ParTotalEnergy_day"},
+                     {"e_TotalWater_kg", "e_TotalWater_day"},
+                     {"e_KCl_kg", "e_KCl_day"},
+                     {"e_Ca_kg", "e_Ca_day"},
+                     {"e_NaCl10_kg", "e_NaCl10_day"},
+                     {"e_NaCl9_kg", "e_NaCl9_day"},
+                     {"e_MgSO4_kg", "e_MgSO4_day"}};
+    const Fields prog{{"e_InjectWater", ""},  {"e_ProteinVolume", ""}, {"e_EmulsionVolume", ""},
+                      {"e_CarbonVolume", ""}, {"e_KCl", ""},           {"e_Ca", ""},
+                      {"e_NaCl10", ""},       {"e_NaCl9", ""},         {"e_MgSO4", ""}};
+    const Fields inf{
+        {"e_DryMass", ""}, {"e_Konc", ""}, {"e_MainInfTime", ""},  {"e_MainInfRate", ""},
+        {"", ""},          {"", ""},       {"e_EmulsionTime", ""}, {"e_EmulsionRate", ""}};
+    const Fields ent{{"e_SumVolume_kg", "e_SumVolume_day"},
+                     {"e_FeedVolume_kg", "e_FeedVolume_day"},
+                     {"e_EntProtein_kg", "e_EntProtein_day"},
+                     {"e_EntFat_kg", "e_EntFat_day"},
+                     {"e_EntCarbon_kg", "e_EntCarbon_day"},
+                     {"e_EntCarbonEnergy_kg", "e_EntCarbonEnergy_day"},
+                     {"e_EntFatEnergy_kg", "e_EntFatEnergy_day"},
+                     {"e_EntNonproteinEnergy_kg", "e_EntNonproteinEnergy_day"},
+                     {"e_EntEnergyRate_kg", "e_EntEnergyRate_kg"},
+                     {"e_EntTotalEnergy_kg", "e_EntTotalEnergy_day"}};
+    const Fields bal{{"e_TotalProtein_kg", "e_TotalProtein_day"},
+                     {"e_TotalFat_kg", "e_TotalFat_day"},
+                     {"e_TotalCarbon_kg", "e_TotalCarbon_day"},
+                     {"e_TotalCarbonEnergy_kg", "e_TotalCarbonEnergy_day"},
+                     {"e_TotalFatEnergy_kg", "e_TotalFatEnergy_day"},
+                     {"e_TotalNonproteinEnergy_kg", "e_TotalNonproteinEnergy_day"},
+                     {"e_TotalEnergyRate_kg", "e_TotalEnergyRate_kg"},
+                     {"e_TotalEnergy_kg", "e_TotalEnergy_day"},
+                     {"e_TotalVolume", ""},
+                     {"e_SummaryVolume", ""}, // the main solution's volume, as in the total
+                     {"e_EntVol", ""},
+                     {"e_PrepVolume", ""},
+                     {"e_InjVolume", ""}};
+
+    auto check = [&](const char *name, const std::vector<Line> &table, const Fields &fields) {
+        SCOPED_TRACE(name);
+        std::vector<Line> data;
+        for (const Line &line : table)
+            if (line.size() > 1)
+                data.push_back(line);
+        ASSERT_EQ(data.size(), fields.size());
+        int nonZero = 0;
+        for (std::size_t r = 0; r < data.size(); ++r) {
+            for (const auto &[cell, field] :
+                 {std::pair{1u, fields[r].first}, std::pair{3u, fields[r].second}}) {
+                if (field.empty())
+                    continue;
+                ASSERT_TRUE(shown.count(field)) << field;
+                ASSERT_GT(data[r].size(), cell) << field;
+                EXPECT_EQ(data[r][cell], FormatCell(shown[field], ',')) << field;
+                nonZero += shown[field] > 0.0f;
+            }
+        }
+        EXPECT_GT(nonZero, 0);
+    };
+    check("parenteral", TableOf<PrintParData>(), par);
+    check("programme", TableOf<PrintParProg>(), prog);
+    check("infusion", TableOf<PrintInfData>(), inf);
+    check("enteral", TableOf<PrintEntData>(), ent);
+    check("balance", TableOf<PrintBalanceData>(), bal);
 }
 
 } // namespace
