@@ -1,0 +1,140 @@
+// The print commands of the main window: "Печать..." (Ctrl+P), "Предварительный просмотр" and
+// "Сохранить в PDF...". All three ask for the parts of the protocol in TPrintForm first and then
+// draw the very same pages, one section group per page.
+
+#include "NutriFrom.h"
+
+#include "Cp1251.h"
+#include "Dialogs.h"
+#include "PrintCommand.h"
+#include "PrintForm.h"
+#include "ProtocolPdf.h"
+#include "QPrinterJob.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolButton>
+
+using velmora::PrintCommandHost;
+using velmora::PrintJob;
+
+// What the print commands keep for the whole run: the printer the user chose last time.
+class TPrintCommands : public QObject {
+public:
+    explicit TPrintCommands(QObject *parent) : QObject(parent), printer(QPrinter::HighResolution) {}
+    QPrinter printer;
+};
+
+namespace {
+
+// The print command's dialogs on this window: the section choice, then the printer dialog.
+class WindowPrintHost : public PrintCommandHost {
+public:
+    WindowPrintHost(QWidget &window, TPrintForm &form, QPrinter &printer)
+        : window(window), form(form), printer(printer) {}
+
+    bool ChooseSections() override {
+        form.exec();
+        return PrintConfirmed;
+    }
+    std::unique_ptr<PrintJob> ChooseDevice() override {
+        QPrintDialog dialog(&printer, &window);
+        dialog.setObjectName(QStringLiteral("PrintDialog"));
+        if (dialog.exec() != QDialog::Accepted)
+            return nullptr;
+        return std::make_unique<QPrinterJob>(printer);
+    }
+    void ShowError(const std::string &message) override {
+        Dialogs::Error(&window, FromCp1251(message));
+    }
+
+private:
+    QWidget &window;
+    TPrintForm &form;
+    QPrinter &printer;
+};
+
+} // namespace
+
+void TNutriFrom::CreatePrintCommands() {
+    printCommands_ = new TPrintCommands(this);
+    PrintForm = new TPrintForm(this);
+
+    PrintBtn = new QToolButton(this);
+    PrintBtn->setObjectName(QStringLiteral("PrintBtn"));
+    PrintBtn->setPopupMode(QToolButton::MenuButtonPopup);
+    PrintBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto *printAction = new QAction(QStringLiteral("Печать..."), this);
+    printAction->setObjectName(QStringLiteral("PrintAction"));
+    printAction->setShortcut(QKeySequence::Print);
+    printAction->setShortcutContext(Qt::WindowShortcut);
+    auto *previewAction = new QAction(QStringLiteral("Предварительный просмотр"), this);
+    previewAction->setObjectName(QStringLiteral("PreviewAction"));
+    auto *pdfAction = new QAction(QStringLiteral("Сохранить в PDF..."), this);
+    pdfAction->setObjectName(QStringLiteral("PdfAction"));
+    auto *menu = new QMenu(PrintBtn);
+    menu->addActions({printAction, previewAction, pdfAction});
+    PrintBtn->setMenu(menu);
+    PrintBtn->setDefaultAction(printAction);
+    addAction(printAction); // Ctrl+P anywhere in the window
+
+    connect(printAction, &QAction::triggered, this, &TNutriFrom::PrintBtnClick);
+    connect(previewAction, &QAction::triggered, this, &TNutriFrom::PrintPreviewClick);
+    connect(pdfAction, &QAction::triggered, this, &TNutriFrom::SavePdfClick);
+
+    // Beside "Новый расчет".
+    CommandRow->insertWidget(CommandRow->indexOf(ClearBtn) + 1, PrintBtn);
+}
+
+velmora::PrintContext TNutriFrom::PrintContextNow() const {
+    velmora::PrintContext context;
+    context.model = &model_;
+    context.decimalSeparator = separatorByte_;
+    return context;
+}
+
+void TNutriFrom::PrintBtnClick() {
+    WindowPrintHost host(*this, *PrintForm, printCommands_->printer);
+    velmora::RunPrintCommand(host, PrintContextNow());
+}
+
+void TNutriFrom::PrintPreviewClick() {
+    PrintForm->exec();
+    if (!PrintConfirmed)
+        return;
+    const velmora::PrintSelection selection = velmora::CurrentPrintSelection();
+    QPrintPreviewDialog preview(&printCommands_->printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
+    preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *printer) {
+        QPrinterJob job(*printer);
+        const std::string failure = velmora::RunPrintJob(job, PrintContextNow(), selection);
+        if (!failure.empty())
+            Dialogs::Error(this, FromCp1251(failure));
+    });
+    preview.exec();
+}
+
+void TNutriFrom::SavePdfClick() {
+    PrintForm->exec();
+    if (!PrintConfirmed)
+        return;
+    const velmora::PrintSelection selection = velmora::CurrentPrintSelection();
+    QFileDialog dialog(this, QStringLiteral("Сохранить протокол в PDF"));
+    dialog.setObjectName(QStringLiteral("PdfFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QStringLiteral("протокол.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::string failure =
+        SaveProtocolPdf(dialog.selectedFiles().constFirst(), PrintContextNow(), selection);
+    if (!failure.empty())
+        Dialogs::Error(this, FromCp1251(failure));
+}
