@@ -18,7 +18,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QToolButton>
+
+#include <optional>
 
 using velmora::PrintCommandHost;
 using velmora::PrintJob;
@@ -32,16 +35,21 @@ public:
 
 namespace {
 
+// The section dialog; the chosen sections, or nothing when the user cancelled.
+std::optional<velmora::PrintSelection> AskSections(TPrintForm &form) {
+    form.exec();
+    if (!velmora::PrintConfirmed)
+        return std::nullopt;
+    return velmora::CurrentPrintSelection();
+}
+
 // The print command's dialogs on this window: the section choice, then the printer dialog.
 class WindowPrintHost : public PrintCommandHost {
 public:
     WindowPrintHost(QWidget &window, TPrintForm &form, QPrinter &printer)
         : window(window), form(form), printer(printer) {}
 
-    bool ChooseSections() override {
-        form.exec();
-        return PrintConfirmed;
-    }
+    bool ChooseSections() override { return AskSections(form).has_value(); }
     std::unique_ptr<PrintJob> ChooseDevice() override {
         QPrintDialog dialog(&printer, &window);
         dialog.setObjectName(QStringLiteral("PrintDialog"));
@@ -71,6 +79,8 @@ void TNutriFrom::CreatePrintCommands() {
     PrintBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto *printAction = new QAction(QStringLiteral("Печать..."), this);
     printAction->setObjectName(QStringLiteral("PrintAction"));
+    // A tool button would drop the "..." of a dialog command from the action's text.
+    printAction->setIconText(printAction->text());
     printAction->setShortcut(QKeySequence::Print);
     printAction->setShortcutContext(Qt::WindowShortcut);
     auto *previewAction = new QAction(QStringLiteral("Предварительный просмотр"), this);
@@ -104,16 +114,15 @@ void TNutriFrom::PrintBtnClick() {
 }
 
 void TNutriFrom::PrintPreviewClick() {
-    PrintForm->exec();
-    if (!PrintConfirmed)
+    const auto selection = AskSections(*PrintForm);
+    if (!selection)
         return;
-    const velmora::PrintSelection selection = velmora::CurrentPrintSelection();
     QPrintPreviewDialog preview(&printCommands_->printer, this);
     preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
     preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *printer) {
         QPrinterJob job(*printer);
-        const std::string failure = velmora::RunPrintJob(job, PrintContextNow(), selection);
+        const std::string failure = velmora::RunPrintJob(job, PrintContextNow(), *selection);
         if (!failure.empty())
             Dialogs::Error(this, FromCp1251(failure));
     });
@@ -121,10 +130,9 @@ void TNutriFrom::PrintPreviewClick() {
 }
 
 void TNutriFrom::SavePdfClick() {
-    PrintForm->exec();
-    if (!PrintConfirmed)
+    const auto selection = AskSections(*PrintForm);
+    if (!selection)
         return;
-    const velmora::PrintSelection selection = velmora::CurrentPrintSelection();
     QFileDialog dialog(this, QStringLiteral("Сохранить протокол в PDF"));
     dialog.setObjectName(QStringLiteral("PdfFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -134,7 +142,7 @@ void TNutriFrom::SavePdfClick() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const std::string failure =
-        SaveProtocolPdf(dialog.selectedFiles().constFirst(), PrintContextNow(), selection);
+        SaveProtocolPdf(dialog.selectedFiles().constFirst(), PrintContextNow(), *selection);
     if (!failure.empty())
         Dialogs::Error(this, FromCp1251(failure));
 }

@@ -1,0 +1,179 @@
+// The print commands on the main window: the button, Ctrl+P, and the protocol saved as PDF
+// after the section dialog, including a file that cannot be written.
+
+#include "Dialogs.h"
+#include "NutriFrom.h"
+#include "PrintForm.h"
+#include "PrintTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Answers the modal windows that a command opens, in order. Any other modal window fails the
+// test and is closed, so that nothing hangs.
+class ModalScript {
+public:
+    using Step = std::function<void(QWidget *)>;
+
+    void Expect(const QString &objectName, Step step) { steps.push_back({objectName, step}); }
+
+    // Runs `command`, which opens the modal windows, and returns once it is done.
+    void Run(const std::function<void()> &command) {
+        QTimer timer;
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
+        timer.start();
+        command();
+        EXPECT_EQ(next, steps.size()) << "not every expected dialog opened";
+    }
+
+private:
+    void Poll() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == answered)
+            return;
+        answered = modal;
+        if (next >= steps.size() || modal->objectName() != steps[next].first) {
+            ADD_FAILURE() << "unexpected dialog " << modal->objectName().toStdString();
+            modal->close();
+            return;
+        }
+        steps[next++].second(modal);
+    }
+
+    std::vector<std::pair<QString, Step>> steps;
+    std::size_t next = 0;
+    QWidget *answered = nullptr;
+};
+
+QString PdfText(const QString &pdf) {
+    QProcess process;
+    process.start(QString::fromLocal8Bit(PDFTOTEXT), {pdf, "-"});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void SaveAs(QWidget *dialog, const QString &path) {
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    ASSERT_NE(files, nullptr);
+    files->selectFile(path);
+    // Past accept(), which would question a folder that does not exist.
+    static_cast<QDialog *>(files)->done(QDialog::Accepted);
+}
+
+class PrintWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dialogs::SetScripted(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override { Dialogs::SetScripted(false); }
+
+    QAction *Action(const char *name) { return window.findChild<QAction *>(name); }
+
+    TNutriFrom window;
+    QTemporaryDir dir;
+    ModalScript script;
+};
+
+TEST_F(PrintWindowTest, PrintStandsBesideNewCalculationAndCtrlPOpensTheSectionDialog) {
+    auto *print = window.findChild<QToolButton *>("PrintBtn");
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->text(), "Печать...");
+    EXPECT_NEAR(print->geometry().center().y(), window.ClearBtn->geometry().center().y(), 2);
+    EXPECT_GT(print->x(), window.ClearBtn->x());
+    EXPECT_LT(print->x(), window.AuthorButton->x());
+    ASSERT_NE(Action("PrintAction"), nullptr);
+    EXPECT_EQ(Action("PrintAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    // "Отменить" ends the command before the printer dialog.
+    script.Expect("PrintForm", [this](QWidget *) { window.PrintForm->ResumeBtn->click(); });
+    script.Run([this] {
+        window.activateWindow();
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    });
+    EXPECT_TRUE(Dialogs::TakeShown().isEmpty());
+}
+
+TEST_F(PrintWindowTest, CancellingThePrinterDialogPrintsNothing) {
+    script.Expect("PrintForm", [this](QWidget *) { window.PrintForm->PrintBtn->click(); });
+    script.Expect("PrintDialog", [](QWidget *dialog) { dialog->close(); });
+    script.Run([this] { window.PrintBtnClick(); });
+    EXPECT_TRUE(Dialogs::TakeShown().isEmpty());
+}
+
+TEST_F(PrintWindowTest, PreviewShowsOnePagePerChosenGroup) {
+    EnterBalanceExample(window.Model());
+    int pages = -1;
+    script.Expect("PrintForm", [this](QWidget *) {
+        window.PrintForm->EntDataCbx->click();
+        window.PrintForm->PrintBtn->click();
+    });
+    script.Expect("PrintPreviewDialog", [&pages](QWidget *dialog) {
+        auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+        if (preview != nullptr)
+            pages = preview->pageCount();
+        dialog->close();
+    });
+    script.Run([this] { Action("PreviewAction")->trigger(); });
+    EXPECT_EQ(pages, 3) << "parenteral data, programme, balance";
+    EXPECT_TRUE(Dialogs::TakeShown().isEmpty());
+}
+
+TEST_F(PrintWindowTest, SavePdfWritesOnlyTheTickedSections) {
+    if (QString(PDFTOTEXT).isEmpty())
+        GTEST_SKIP() << "pdftotext not installed";
+    EnterBalanceExample(window.Model());
+    const QString pdf = dir.filePath("protocol.pdf");
+    script.Expect("PrintForm", [this](QWidget *) {
+        window.PrintForm->ParDataCbx->click();
+        window.PrintForm->ParProgCbx->click();
+        window.PrintForm->EntDataCbx->click();
+        window.PrintForm->PrintBtn->click();
+    });
+    script.Expect("PdfFileDialog", [&](QWidget *dialog) { SaveAs(dialog, pdf); });
+    script.Run([this] { Action("PdfAction")->trigger(); });
+
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("Общий баланс"));
+    EXPECT_FALSE(text.contains("Парентеральное питание"));
+    EXPECT_EQ(text.count('\f'), 1) << "one page";
+    EXPECT_TRUE(Dialogs::TakeShown().isEmpty());
+}
+
+TEST_F(PrintWindowTest, FileThatCannotBeWrittenIsReportedAndTheWindowGoesOn) {
+    const QString pdf = dir.filePath("missing/protocol.pdf");
+    script.Expect("PrintForm", [this](QWidget *) { window.PrintForm->PrintBtn->click(); });
+    script.Expect("PdfFileDialog", [&](QWidget *dialog) { SaveAs(dialog, pdf); });
+    script.Run([this] { Action("PdfAction")->trigger(); });
+
+    const auto shown = Dialogs::TakeShown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].kind, Dialogs::Kind::Error);
+    EXPECT_EQ(shown[0].caption, "Ошибка");
+    EXPECT_TRUE(shown[0].text.startsWith("Печать прервана")) << shown[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    // The calculator still answers.
+    window.Field("e_MT")->setText("2");
+    EXPECT_FLOAT_EQ(window.Model().BodyWeight.Value(), 2.0f);
+}
+
+} // namespace
