@@ -30,9 +30,9 @@ PrintProcess::PrintProcess(Canvas &canvas, const PrintContext &context)
 
 PrintProcess::~PrintProcess() = default;
 
-void PrintProcess::BeginRows(int rows_, int cols_) {
-    rowCount = rows_;
-    colCount = std::min(cols_, MaxColumns);
+void PrintProcess::BeginRows(int measuredRows, int columns) {
+    rowCount = measuredRows;
+    colCount = std::clamp(columns, 0, MaxColumns);
     rows.clear();
     rows.reserve(rowCount + 1);
 }

@@ -51,7 +51,7 @@ protected:
     using Row = std::vector<std::string>;
 
     // Starts the section's table; rows are then added in order, groups closed by an empty row.
-    void BeginRows(int rowCount, int colCount);
+    void BeginRows(int measuredRows, int columns);
     void AddRow(Row row);
     // A group caption row: the caption in column 0, every other cell empty.
     void AddCaption(const std::string &caption);
