@@ -1,11 +1,19 @@
 #include "NutriFrom.h"
+#include "VelmoraApplication.h"
 
-#include <QApplication>
+#include <exception>
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    TNutriFrom window;
-    window.show();
-    return QApplication::exec();
+    VelmoraApplication app(argc, argv);
+    // A failure while the window and its services start is shown, and the program ends.
+    try {
+        TNutriFrom window;
+        window.show();
+        return VelmoraApplication::exec();
+    } catch (const std::exception &failure) {
+        VelmoraApplication::ShowFailure(failure);
+    } catch (...) {
+        VelmoraApplication::ShowUnknownFailure();
+    }
+    return 0;
 }
