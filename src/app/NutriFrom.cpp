@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -157,7 +158,8 @@ bool TNutriFrom::eventFilter(QObject *watched, QEvent *event) {
             // Only moving to another control of the window leaves the field; the window losing
             // activation (a message box, another program) does not.
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                !returningFocus_)
                 FieldExit(*binding);
         }
     }
@@ -223,6 +225,9 @@ void TNutriFrom::FieldExit(const Binding &binding) {
             if (!binding.field->item(model_).IsTooLow())
                 return;
             Dialogs::Message(this, QString::fromUtf8(TooLowText));
+            // Taking the focus back is not the user leaving the field that had it meanwhile;
+            // two fields below their minimum would otherwise hand the message to and fro.
+            const QScopedValueRollback<bool> returning(returningFocus_, true);
             binding.edit->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);

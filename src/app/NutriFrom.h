@@ -87,6 +87,7 @@ private:
     QChar localeDecimalSeparator_ = QLatin1Char('.');
     char separatorByte_ = '.'; // the separator as the model reads and writes it
     bool shown_ = false;
+    bool returningFocus_ = false; // the leave check is putting the focus back
 
     // Layout pieces later features add to: the top strip above the weight row belongs at index 0
     // of MainLayout; commands beside "Новый расчет" go into CommandRow.

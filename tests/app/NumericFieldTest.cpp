@@ -89,6 +89,19 @@ TEST_F(GuiTest, OnlyTheSixCheckedFieldsWarnWhenLeftBelowTheirMinimum) {
     EXPECT_TRUE(Window().Model().EnteralFeeding.volume.perKg.IsTooLow());
 }
 
+TEST_F(GuiTest, PuttingTheFocusBackIsNotLeavingTheFieldThatHadIt) {
+    // Both age fields below their minimum (written by program, so no message yet), the focus
+    // moving from one to the other: one message for the field left, not an endless exchange.
+    Edit("e_GestAge")->setText(QStringLiteral("1"));
+    Edit("e_LifeDay")->setText(QStringLiteral("0"));
+    Edit("e_GestAge")->setFocus(Qt::MouseFocusReason);
+    Edit("e_LifeDay")->setFocus(Qt::MouseFocusReason);
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    ExpectOneMessage(Messages(), TooLow);
+    EXPECT_EQ(QApplication::focusWidget(), Edit("e_GestAge"));
+}
+
 TEST_F(GuiTest, SixteenFeedsAreTooManyAtTheSecondDigit) {
     Type("e_FeedNumber", QStringLiteral("1"));
     EXPECT_TRUE(Messages().isEmpty());
