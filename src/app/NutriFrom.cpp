@@ -111,6 +111,7 @@ void TNutriFrom::FormCreate() {
     for (const std::string &text : velmora::EnteralPreparatListTexts())
         EnteralPreparatCbx->addItem(FromCp1251(text));
     EnteralPreparatCbx->setCurrentIndex(-1);
+    EnteralPreparatCbx->installEventFilter(this);
     connect(EnteralPreparatCbx, &QComboBox::activated, this, &TNutriFrom::EnteralPreparatCbxClick);
     connect(ClearBtn, &QPushButton::clicked, this, &TNutriFrom::ClearBtnClick);
     connect(AuthorButton, &QPushButton::clicked, this, &TNutriFrom::AuthorButtonClick);
@@ -150,6 +151,12 @@ void TNutriFrom::EnteralPreparatCbxClick(int index) {
 }
 
 bool TNutriFrom::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == EnteralPreparatCbx && event->type() == QEvent::KeyPress) {
+        // Typing into the feed list does nothing; only choosing an item does. Without this the
+        // list would jump to the first feed starting with the typed letter and take it.
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        return !typed.isEmpty() && typed.front().isPrint();
+    }
     const auto binding = Bindings.constFind(watched);
     if (binding != Bindings.constEnd()) {
         if (event->type() == QEvent::KeyPress)

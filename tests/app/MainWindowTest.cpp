@@ -90,6 +90,11 @@ TEST_F(GuiTest, FeedListShowsTheSeventeenFeedsAndOnlyAUsersChoiceCountsAsChoosin
     list->setCurrentIndex(1); // a program's selection is no choice of the user
     EXPECT_FALSE(Window().Model().EnteralFeeding.preparat.valid);
     EXPECT_EQ(Text("e_EntProtein_kg"), QString());
+    list->setCurrentIndex(-1);
+    list->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(list, QStringLiteral("Nutrilon")); // typed text chooses nothing
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_FALSE(Window().Model().EnteralFeeding.preparat.valid);
 
     ChooseFeed(8);
     EXPECT_EQ(Window().Model().EnteralFeeding.preparat.name,
