@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -56,4 +57,13 @@ TAutorsForm::TAutorsForm(QWidget *parent) : QDialog(parent) {
 
 void TAutorsForm::Button1Click() {
     done(QDialog::Accepted);
+}
+
+// The dialog closes with "Закрыть" or the close box only; Escape is no third way out.
+void TAutorsForm::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

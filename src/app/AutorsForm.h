@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QPushButton;
 class QTextEdit;
 
@@ -13,6 +14,9 @@ public:
 
     QTextEdit *RichEdit1 = nullptr;
     QPushButton *Button1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void Button1Click();

@@ -105,10 +105,12 @@ TEST_F(GuiTest, FeedListShowsTheSeventeenFeedsAndOnlyAUsersChoiceCountsAsChoosin
 TEST_F(GuiTest, AuthorsDialogIsModalAndClosesWithItsButton) {
     watchdog_.Expect(QStringLiteral("AutorsForm"));
     bool inspected = false;
+    int result = -1;
     QTimer::singleShot(0, [&] {
         auto *form = qobject_cast<TAutorsForm *>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr);
         inspected = true;
+        QObject::connect(form, &QDialog::finished, [&](int code) { result = code; });
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Авторы"));
         EXPECT_EQ(form->size(), QSize(442, 325));
         EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
@@ -116,12 +118,15 @@ TEST_F(GuiTest, AuthorsDialogIsModalAndClosesWithItsButton) {
         EXPECT_TRUE(form->RichEdit1->isReadOnly());
         EXPECT_FALSE(form->RichEdit1->toPlainText().isEmpty());
         EXPECT_EQ(form->Button1->text(), QStringLiteral("Закрыть"));
+        QTest::keyClick(form, Qt::Key_Escape);
+        EXPECT_TRUE(form->isVisible());
         QTest::mouseClick(form->Button1, Qt::LeftButton);
     });
     QTest::mouseClick(Window().AuthorButton, Qt::LeftButton);
     EXPECT_TRUE(inspected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(Window().findChildren<TAutorsForm *>().isEmpty()); // destroyed on closing
+    EXPECT_EQ(result, QDialog::Accepted);
 }
 
 } // namespace
