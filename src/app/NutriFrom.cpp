@@ -1,10 +1,14 @@
 #include "NutriFrom.h"
 
+#include "AppDirectory.h"
 #include "AutorsForm.h"
 #include "Cp1251.h"
 #include "DecimalSeparator.h"
 #include "Dialogs.h"
 #include "NumericKeyFilter.h"
+#include "TAppConfig.h"
+#include "TUpdater.h"
+#include "Utils.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -66,9 +70,18 @@ TNutriFrom::TNutriFrom(QWidget *parent) : QWidget(parent) {
 TNutriFrom::~TNutriFrom() = default;
 
 // Services that start with the window before it is first used: the settings are handed the
-// application directory, pending update packages are installed, and the state panel takes its
-// place at index 0 of MainLayout. They belong to their own modules and are started from here.
-void TNutriFrom::StartSupportServices() {}
+// application directory, then pending update packages are installed. The support strip will take
+// its place at index 0 of MainLayout.
+void TNutriFrom::StartSupportServices() {
+    TAppConfig::Instance().Init(ToCp1251(ApplicationDirectory()));
+    // A settings file that cannot be written must not keep the doctor from the calculator: the
+    // installer has already logged what it could, and the next start tries again.
+    try {
+        TUpdater(false).Run();
+    } catch (const std::exception &error) {
+        WriteLog(2, ToCp1251(QStringLiteral("Ошибка установки обновлений: ")) + error.what());
+    }
+}
 
 void TNutriFrom::BindInputFields() {
     for (const InputField &field : velmora::InputFields()) {
