@@ -35,7 +35,16 @@ void WriteLog(int level, const std::string &message) {
         return;
     // The HTTP worker logs too; one lock and one write per line keep lines whole.
     static std::mutex logMutex;
-    const std::string line = DateTimeToStr(QDateTime::currentDateTime()) + " " + message + "\r\n";
+    // The log is a text file with CR LF line ends, read that way by people and by the support
+    // server: every line feed, those inside the message included, goes to disk as CR LF.
+    const std::string text = DateTimeToStr(QDateTime::currentDateTime()) + " " + message + "\n";
+    std::string line;
+    line.reserve(text.size() + 2);
+    for (const char c : text) {
+        if (c == '\n')
+            line += '\r';
+        line += c;
+    }
     std::lock_guard<std::mutex> lock(logMutex);
     QFile file(FromCp1251(TAppConfig::Instance().AppPath + "log.txt"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))

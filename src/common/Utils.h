@@ -32,9 +32,11 @@ bool DeleteDirectory(const std::string &directory);
 bool IsWinNT();
 
 // Runs the command line hidden and waits for it, collecting standard output and error merged.
-// The command line is split like a Windows one (double quotes group). A program ending in ".bat"
-// or ".cmd" is run by the platform's command interpreter (/bin/sh on Linux). Unless outputFile is
-// "0", the captured output, converted from the locale's encoding to code page 1251, replaces
+// The command line is read like a Windows one: double quotes group, and an unquoted program path
+// with blanks is the first blank-separated prefix that names an existing file. A script ending in
+// ".bat" or ".cmd" is run by the platform's command interpreter (/bin/sh on Linux); a missing
+// script cannot be started, so outputFile is left alone and the result is false. Unless outputFile
+// is "0", the captured output, converted from the locale's encoding to code page 1251, replaces
 // outputFile. True when the program ran and ended with exit code 0.
 bool RunAndCapture(const std::string &commandLine, const std::string &outputFile);
 
@@ -56,6 +58,7 @@ int64_t UnixTimeOf(const QDateTime &moment);
 // format, a blank, the long time format (without a time zone).
 std::string DateTimeToStr(const QDateTime &moment);
 
-// Appends "date time message" and CR LF to AppPath + "log.txt" for level >= 0. Safe to call
+// Appends "date time message" and CR LF to AppPath + "log.txt" for level >= 0; a line feed inside
+// the message is written as CR LF too, as in any text file of the program. Safe to call
 // from several threads: lines never interleave. Failures are ignored.
 void WriteLog(int level, const std::string &message);
