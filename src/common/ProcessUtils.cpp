@@ -15,26 +15,70 @@ struct TCommand {
     QStringList Arguments;
 };
 
-// Splits a Windows-style command line and maps it onto this platform: a script is handed to the
-// command interpreter, and a bare program name is looked up first in the application folder and
-// the current folder, as process creation there does, before the search path.
+// The file that a program name of a command line stands for, or an empty text when there is
+// none: a name without a folder is looked for in the application folder and then in the current
+// folder, as process creation there does; a path is taken as it stands.
+QString ExistingProgram(const QString &name) {
+    if (name.isEmpty())
+        return {};
+    if (!name.contains(u'/') && !name.contains(u'\\')) {
+        const std::string &appPath = TAppConfig::Instance().AppPath;
+        const QString besideApp = FromCp1251(appPath) + name;
+        if (!appPath.empty() && QFileInfo(besideApp).isFile())
+            return besideApp;
+        if (QFileInfo(name).isFile())
+            return QDir::current().absoluteFilePath(name);
+        return {};
+    }
+    return QFileInfo(name).isFile() ? name : QString();
+}
+
+// Splits a Windows-style command line and maps it onto this platform. Double quotes group. An
+// unquoted program path may contain blanks ("ExeName" may be such a path): when the first word
+// names no file, the first longer blank-separated prefix that does is the program, as process
+// creation on the reference platform reads the line. A bare name that names no file is left to
+// the search path. A script is handed to the command interpreter.
 TCommand ParseCommandLine(const std::string &commandLine) {
     TCommand command;
-    QStringList parts = QProcess::splitCommand(FromCp1251(commandLine));
+    const QString line = FromCp1251(commandLine);
+    QStringList parts = QProcess::splitCommand(line);
     if (parts.isEmpty())
         return command;
     command.Program = parts.takeFirst();
     command.Arguments = parts;
-    if (!command.Program.contains(u'/') && !command.Program.contains(u'\\')) {
-        const QString besideApp = FromCp1251(TAppConfig::Instance().AppPath) + command.Program;
-        if (!TAppConfig::Instance().AppPath.empty() && QFileInfo(besideApp).isFile())
-            command.Program = besideApp;
-        else if (QFileInfo(command.Program).isFile())
-            command.Program = QDir::current().absoluteFilePath(command.Program);
+
+    QString found = ExistingProgram(command.Program);
+    qsizetype start = 0;
+    while (start < line.size() && line[start].isSpace())
+        ++start;
+    qsizetype firstEnd = start;
+    while (firstEnd < line.size() && !line[firstEnd].isSpace())
+        ++firstEnd;
+    if (found.isEmpty() && !line.mid(start, firstEnd - start).contains(u'"')) {
+        for (qsizetype end = firstEnd + 1; end <= line.size(); ++end) {
+            const bool wordEnds =
+                (end == line.size() || line[end].isSpace()) && !line[end - 1].isSpace();
+            if (!wordEnds)
+                continue;
+            const QString prefix = line.mid(start, end - start);
+            if (prefix.contains(u'"'))
+                break;
+            found = ExistingProgram(prefix);
+            if (!found.isEmpty()) {
+                command.Arguments = QProcess::splitCommand(line.mid(end));
+                break;
+            }
+        }
     }
+    if (!found.isEmpty())
+        command.Program = found;
 #ifndef Q_OS_WIN
     if (command.Program.endsWith(QLatin1String(".bat"), Qt::CaseInsensitive) ||
         command.Program.endsWith(QLatin1String(".cmd"), Qt::CaseInsensitive)) {
+        // The interpreter itself would start and only then complain; a script that is not there
+        // cannot be started, like any other missing program.
+        if (!QFileInfo(command.Program).isFile())
+            return {};
         command.Arguments.prepend(command.Program);
         command.Program = QStringLiteral("/bin/sh");
     }

@@ -1,6 +1,7 @@
 #include "AppDirFixture.h"
 #include "Utils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -51,6 +52,13 @@ TEST_F(ProcessUtils, BatchScriptRunsThroughTheCommandInterpreterWithItsArguments
 
     WriteTextFile(work + "/TODO.BAT", "exit 1\n", false);
     EXPECT_FALSE(RunAndCapture("\"" + work + "/TODO.BAT\"", "0"));
+
+    // A package without its script: nothing can be started, so the output of the last update
+    // that did run stays in "update.log".
+    EXPECT_FALSE(
+        RunAndCapture("\"" + work + "/missing.bat\"  \"" + app + "\"", Path("update.log")));
+    EXPECT_EQ(ReadTextFile(Path("update.log")), "[" + app + "] [" + work + "/]\n");
+    EXPECT_FALSE(StartProcess("\"" + work + "/missing.bat\""));
 }
 
 TEST_F(ProcessUtils, StartProcessDoesNotWaitAndFindsProgramsBesideTheApplication) {
@@ -63,6 +71,18 @@ TEST_F(ProcessUtils, StartProcessDoesNotWaitAndFindsProgramsBesideTheApplication
     for (int i = 0; i < 500 && !(Exists("started.txt") && FileSizeOf(marker) > 0); ++i)
         QThread::msleep(10);
     EXPECT_EQ(ReadTextFile(marker), "started\n");
+
+    // An unquoted path with blanks ("ExeName" as installations write it): the program is the
+    // first blank-separated prefix that is an existing file, as process creation on the reference
+    // platform reads such a line; what follows are its arguments.
+    QDir(Dir.path()).mkpath(QStringLiteral("my apps/sub dir"));
+    const std::string spaced = Path("my apps/sub dir/prog");
+    QFile::copy(FromCp1251(Path("prog")), FromCp1251(spaced));
+    const std::string marker2 = Path("started2.txt");
+    ASSERT_TRUE(StartProcess(spaced + " \"" + marker2 + "\""));
+    for (int i = 0; i < 500 && !(Exists("started2.txt") && FileSizeOf(marker2) > 0); ++i)
+        QThread::msleep(10);
+    EXPECT_EQ(ReadTextFile(marker2), "started\n");
 
     EXPECT_FALSE(StartProcess("0"));
     EXPECT_FALSE(StartProcess(""));

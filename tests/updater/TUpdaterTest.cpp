@@ -223,6 +223,18 @@ TEST_F(UpdaterTest, FailingScriptKeepsVersionAndPackage) {
     EXPECT_EQ(LogMessages(App.Log()), (std::vector<std::string>{kStart, kScriptError}));
 }
 
+TEST_F(UpdaterTest, PackageWithoutScriptFailsAndKeepsTheLastUpdateLog) {
+    SetVersion("1.0");
+    WriteFile(App.AppPath + "update.log", "output of the last update\n");
+    const std::string package =
+        App.AddPackage("pkg.zip", {{"mess.dat", MessDat("1", "1.0", "1.1")}});
+    EXPECT_EQ(Run(false), (Errors{{3, kScriptError}}));
+    EXPECT_EQ(Version(), "1.0");
+    EXPECT_TRUE(Exists(package));
+    EXPECT_EQ(ReadFile(App.AppPath + "update.log"), "output of the last update\n");
+    ExpectNoWorkFolder();
+}
+
 // A package whose control file is missing or cannot be understood is an integrity error: it is
 // reported, the working folder goes, the package stays, and the run stops.
 TEST_F(UpdaterTest, MissingOrMalformedControlFileIsAnIntegrityError) {
