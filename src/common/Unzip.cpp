@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <memory>
 #include <zip.h>
 
@@ -32,6 +33,31 @@ bool SafeEntryName(QString name, QString &relative) {
             return false;
     }
     relative = name;
+    return true;
+}
+
+// The entry's name as the unpacker of the reference platform reads it. Names marked as UTF-8 (and
+// plain ASCII ones) are UTF-8, and so are unmarked names written on Unix. Any other unmarked name
+// comes from an archiver of the reference platform, which writes it in the OEM code page: 866,
+// the companion of code page 1251. Read as UTF-8, a Cyrillic file name of a package would
+// become replacement characters, and its script would not find the file.
+bool EntryName(zip_t *archive, zip_uint64_t index, QString &name) {
+    const char *raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+    if (!raw)
+        return false;
+    const QByteArray rawName(raw);
+    // The strict reading converts unmarked names from CP437, so it differs from the raw bytes
+    // exactly when the name is unmarked and not plain ASCII.
+    const char *strict = zip_get_name(archive, index, ZIP_FL_ENC_STRICT);
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (!strict || rawName == strict ||
+        (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) == 0 &&
+         system == ZIP_OPSYS_UNIX)) {
+        name = QString::fromUtf8(rawName);
+        return true;
+    }
+    name = QStringDecoder("IBM866").decode(rawName);
     return true;
 }
 
@@ -77,8 +103,9 @@ bool Unzip(const std::string &archive, const std::string &target, const std::str
     // Check every name before writing anything: a refused archive leaves no trace.
     std::vector<QString> names(static_cast<std::size_t>(count));
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char *raw = zip_get_name(zip.get(), static_cast<zip_uint64_t>(i), 0);
-        if (!raw || !SafeEntryName(QString::fromUtf8(raw), names[static_cast<std::size_t>(i)]))
+        QString name;
+        if (!EntryName(zip.get(), static_cast<zip_uint64_t>(i), name) ||
+            !SafeEntryName(name, names[static_cast<std::size_t>(i)]))
             return false;
     }
 

@@ -43,7 +43,8 @@ bool RunAndCapture(const std::string &commandLine, const std::string &outputFile
 // Unpacks archive into target (created when missing), keeping the folder structure. options
 // as for the external unpacker: " -o " overwrites existing files; without "-o" an existing file
 // is kept and the result is false. An archive with any entry that is absolute or contains ".."
-// is refused as a whole (nothing is written) and gives false.
+// is refused as a whole (nothing is written) and gives false. Entry names are read as the
+// archiver wrote them: UTF-8 when marked so or made on Unix, otherwise in the OEM code page 866.
 bool Unzip(const std::string &archive, const std::string &target, const std::string &options);
 
 // Starts the command line without waiting and without a console; true if it was started.

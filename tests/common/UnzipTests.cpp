@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -97,4 +98,41 @@ TEST_F(UnzipTest, MissingOrDamagedArchiveFails) {
     EXPECT_FALSE(Unzip(Path("none.zip"), Target(), " -o "));
     WriteTextFile(Path("broken.zip"), "PK\x03\x04 not really a zip", false);
     EXPECT_FALSE(Unzip(Path("broken.zip"), Target(), " -o "));
+}
+
+TEST_F(UnzipTest, CyrillicEntryNamesAreReadAsTheirArchiverWroteThem) {
+    struct Case {
+        const char *Raw; // the name's bytes in the archive
+        zip_flags_t Encoding;
+        zip_uint8_t System;
+        const char *Expected; // UTF-8
+    };
+    const Case cases[] = {
+        // Archivers of the reference platform: unmarked, in the OEM code page 866.
+        {"\x91\xAF\xE0\xA0\xA2\xAA\xA0.txt", ZIP_FL_ENC_CP437, ZIP_OPSYS_DOS, "Справка.txt"},
+        {"\x84\xA0\xAD\xAD\xEB\xA5/\x92\xA5\xAA\xE1\xE2.txt", ZIP_FL_ENC_CP437,
+         ZIP_OPSYS_WINDOWS_NTFS, "Данные/Текст.txt"},
+        // Marked as UTF-8, whatever the system; plain ASCII.
+        {"Отчёт.txt", ZIP_FL_ENC_UTF_8, ZIP_OPSYS_DOS, "Отчёт.txt"},
+        {"Отчёт2.txt", ZIP_FL_ENC_GUESS, ZIP_OPSYS_UNIX, "Отчёт2.txt"},
+        {"plain.txt", ZIP_FL_ENC_CP437, ZIP_OPSYS_DOS, "plain.txt"},
+    };
+    const std::string archive = Path("names.zip");
+    int error = 0;
+    zip_t *zip = zip_open(archive.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(zip, nullptr);
+    for (const Case &c : cases) {
+        zip_source_t *source = zip_source_buffer(zip, c.Expected, std::strlen(c.Expected), 0);
+        const zip_int64_t index = zip_file_add(zip, c.Raw, source, c.Encoding);
+        ASSERT_GE(index, 0) << c.Expected;
+        zip_file_set_external_attributes(zip, static_cast<zip_uint64_t>(index), 0, c.System, 0);
+    }
+    ASSERT_EQ(zip_close(zip), 0);
+
+    ASSERT_TRUE(Unzip(archive, Target(), " -o "));
+    for (const Case &c : cases) {
+        const QString file = FromCp1251(Target()) + "/" + QString::fromUtf8(c.Expected);
+        EXPECT_TRUE(QFileInfo(file).isFile()) << c.Expected;
+    }
+    EXPECT_EQ(QDir(FromCp1251(Target())).entryList(QDir::Files).size(), 4);
 }
