@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 
 #include <pugixml.hpp>
+#include <string_view>
 
 namespace {
 
@@ -21,13 +22,25 @@ std::optional<int> ParseUpdateTime(const std::string &text) {
     }
 }
 
+// Whether the text starts the way a UTF-16 or UTF-32 XML document does: with its byte order mark,
+// or with "<" next to zero bytes.
+bool UnicodeWide(const std::string &text) {
+    const auto starts = [&](std::string_view prefix) { return text.starts_with(prefix); };
+    using namespace std::string_view_literals;
+    return starts("\xFF\xFE"sv) || starts("\xFE\xFF"sv) || starts("\0\0\xFE\xFF"sv) ||
+           starts("<\0"sv) || starts("\0<"sv);
+}
+
 } // namespace
 
 std::optional<TUpdateControl> ParseUpdateControl(const std::string &text) {
     pugi::xml_document doc;
-    // Read as UTF-8, which in pugixml means the bytes are kept as they are: code page 1251 text in
-    // the versions survives unchanged.
-    if (!doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8))
+    // An 8-bit file is read as UTF-8, which in pugixml means the bytes are kept as they are: code
+    // page 1251 text in the versions survives unchanged, whatever the declaration names. A file
+    // saved as UTF-16 or UTF-32 is recognised by the library from its first bytes and converted.
+    const pugi::xml_encoding encoding =
+        UnicodeWide(text) ? pugi::encoding_auto : pugi::encoding_utf8;
+    if (!doc.load_buffer(text.data(), text.size(), pugi::parse_default, encoding))
         return std::nullopt;
     const pugi::xml_node update = doc.document_element();
     if (std::string(update.name()) != "update")

@@ -10,7 +10,8 @@ struct TUpdateControl {
     std::string UpdateToVer;   // version after installation
 };
 
-// Parses the text of "mess.dat" (code page 1251 bytes, left unconverted). Gives nothing when the
+// Parses the text of "mess.dat" (code page 1251 bytes, left unconverted; a file saved as UTF-16
+// or UTF-32 is read in its own encoding). Gives nothing when the
 // text is not well-formed XML, has no "update" document element, or its UpdateTime is missing or
 // not an integer: such a package cannot be judged and must not be installed.
 std::optional<TUpdateControl> ParseUpdateControl(const std::string &text);

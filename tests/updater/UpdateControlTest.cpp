@@ -17,6 +17,31 @@ TEST(UpdateControl, ReadsTheThreeElementsWhereverTheyStand) {
     EXPECT_EQ(control->UpdateToVer, "2.0 & \xEF\xF0\xEE");
 }
 
+// A control file saved as Unicode by an editor of the reference platform carries a byte order
+// mark; it is read in its own encoding, while one without a mark keeps its bytes.
+TEST(UpdateControl, UnicodeControlFilesAreReadInTheirEncoding) {
+    const std::string xml = "<update><UpdateTime>1</UpdateTime><UpdateFromVer>1.0</UpdateFromVer>"
+                            "<UpdateToVer>1.1</UpdateToVer></update>";
+    std::string utf16le = "\xFF\xFE", utf16be = "\xFE\xFF";
+    for (const char c : xml) {
+        utf16le += std::string{c, '\0'};
+        utf16be += std::string{'\0', c};
+    }
+    for (const std::string &text : {"\xEF\xBB\xBF" + xml, utf16le, utf16be}) {
+        const auto control = ParseUpdateControl(text);
+        ASSERT_TRUE(control) << text.size();
+        EXPECT_EQ(control->UpdateTime, 1);
+        EXPECT_EQ(control->UpdateFromVer, "1.0");
+        EXPECT_EQ(control->UpdateToVer, "1.1");
+    }
+    // Declared Latin-1, the code page 1251 bytes still are not converted.
+    const auto declared = ParseUpdateControl(
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><update><UpdateTime>1</UpdateTime>"
+        "<UpdateToVer>\xE2\xE5\xF0\xF1\xE8\xFF 2</UpdateToVer></update>");
+    ASSERT_TRUE(declared);
+    EXPECT_EQ(declared->UpdateToVer, "\xE2\xE5\xF0\xF1\xE8\xFF 2");
+}
+
 TEST(UpdateControl, MissingVersionsAreEmpty) {
     const auto control = ParseUpdateControl("<update><UpdateTime>0</UpdateTime></update>");
     ASSERT_TRUE(control);
