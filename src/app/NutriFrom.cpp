@@ -248,6 +248,11 @@ void TNutriFrom::FieldExit(const Binding &binding) {
             // Taking the focus back is not the user leaving the field that had it meanwhile;
             // two fields below their minimum would otherwise hand the message to and fro.
             const QScopedValueRollback<bool> returning(returningFocus_, true);
+            // The field may have been left for another tab; focus in a hidden field would take
+            // the next keys out of the user's sight.
+            for (int i = 0; i < PageControl1->count(); ++i)
+                if (PageControl1->widget(i)->isAncestorOf(binding.edit))
+                    PageControl1->setCurrentIndex(i);
             binding.edit->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -100,6 +102,19 @@ TEST_F(GuiTest, PuttingTheFocusBackIsNotLeavingTheFieldThatHadIt) {
         QCoreApplication::processEvents();
     ExpectOneMessage(Messages(), TooLow);
     EXPECT_EQ(QApplication::focusWidget(), Edit("e_GestAge"));
+}
+
+// Clicking another tab hides the field being left; taking the focus back brings its tab to the
+// front again, so that what the user types next goes into a field they can see.
+TEST_F(GuiTest, TooSmallFieldLeftForAnotherTabIsShownAgainWithTheFocus) {
+    Type("e_GestAge", QStringLiteral("14"));
+    QTabBar *tabs = Window().PageControl1->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+    QCoreApplication::processEvents();
+    ExpectOneMessage(Messages(), TooLow);
+    EXPECT_EQ(Window().PageControl1->currentWidget(), Window().TabSheet5);
+    EXPECT_EQ(QApplication::focusWidget(), Edit("e_GestAge"));
+    EXPECT_TRUE(Edit("e_GestAge")->isVisible());
 }
 
 TEST_F(GuiTest, SixteenFeedsAreTooManyAtTheSecondDigit) {
