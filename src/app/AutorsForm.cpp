@@ -1,9 +1,11 @@
 #include "AutorsForm.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -30,6 +32,10 @@ TAutorsForm::TAutorsForm(QWidget *parent) : QDialog(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(442, 325);
+    // Centred on the screen, wherever the main window was moved to.
+    if (const QScreen *screen =
+            parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(16);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -113,6 +114,10 @@ TEST_F(GuiTest, AuthorsDialogIsModalAndClosesWithItsButton) {
         QObject::connect(form, &QDialog::finished, [&](int code) { result = code; });
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Авторы"));
         EXPECT_EQ(form->size(), QSize(442, 325));
+        // Centred on the screen (within a window frame), not on a main window moved aside.
+        const QPoint offCentre =
+            form->frameGeometry().center() - form->screen()->availableGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 10) << offCentre.x() << "," << offCentre.y();
         EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
         EXPECT_EQ(form->parentWidget(), &Window());
         EXPECT_TRUE(form->RichEdit1->isReadOnly());
@@ -122,6 +127,7 @@ TEST_F(GuiTest, AuthorsDialogIsModalAndClosesWithItsButton) {
         EXPECT_TRUE(form->isVisible());
         QTest::mouseClick(form->Button1, Qt::LeftButton);
     });
+    Window().move(Window().screen()->availableGeometry().topLeft());
     QTest::mouseClick(Window().AuthorButton, Qt::LeftButton);
     EXPECT_TRUE(inspected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
