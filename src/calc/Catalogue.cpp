@@ -1,5 +1,5 @@
 // The products the calculator knows. Compositions are fixed; the doctor cannot edit them.
-#include "Cp1251.h"
+#include "Utf8Cp1251.h"
 #include "NutritionModel.h"
 
 namespace velmora {

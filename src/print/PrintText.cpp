@@ -1,6 +1,6 @@
 #include "PrintText.h"
 
-#include "Cp1251.h"
+#include "Utf8Cp1251.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "Cp1251.h"
+#include "Utf8Cp1251.h"
 #include "FakeWindow.h"
 
 using namespace velmora;

@@ -1,4 +1,4 @@
-#include "Cp1251.h"
+#include "Utf8Cp1251.h"
 #include "DataItem.h"
 #include "DisplayText.h"
 #include "NutritionModel.h"
