@@ -62,6 +62,7 @@ TNutriFrom::TNutriFrom(QWidget *parent) : QWidget(parent) {
     setFixedSize(688, 609);
 
     CreateControls();
+    CreatePrintCommands();
     BindInputFields();
     StartSupportServices();
     FormCreate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NutritionModel.h"
+#include "PrintContext.h"
 
 #include <QHash>
 #include <QString>
@@ -17,6 +18,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QToolButton;
+class TPrintCommands;
+class TPrintForm;
 class QVBoxLayout;
 
 // The calculator's main window: the weight row, "Новый расчет", "Авторы" and five tabs of fields.
@@ -50,12 +54,20 @@ public:
     QWidget *TabSheet2 = nullptr; // "Программа ПП на 24 часа"
     QWidget *TabSheet4 = nullptr; // "Общий баланс"
     QComboBox *EnteralPreparatCbx = nullptr;
+    // "Печать..." beside "Новый расчет"; its menu adds the preview and the PDF file.
+    QToolButton *PrintBtn = nullptr;
+    // The section choice asked before every print, preview or PDF; kept for the run.
+    TPrintForm *PrintForm = nullptr;
 
 public slots:
     void ClearBtnClick();
     void AuthorButtonClick();
     // A feed chosen by the user; programmatic selection changes do not come here.
     void EnteralPreparatCbxClick(int index);
+    // The print commands (NutriFromPrint.cpp): printer, preview and PDF file.
+    void PrintBtnClick();
+    void PrintPreviewClick();
+    void SavePdfClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -67,7 +79,9 @@ private:
         QLineEdit *edit;
     };
 
-    void CreateControls(); // NutriFromLayout.cpp
+    void CreateControls();      // NutriFromLayout.cpp
+    void CreatePrintCommands(); // NutriFromPrint.cpp
+    velmora::PrintContext PrintContextNow() const;
     void BindInputFields();
     void StartSupportServices();
     void FormCreate();
@@ -87,6 +101,7 @@ private:
     QChar localeDecimalSeparator_ = QLatin1Char('.');
     char separatorByte_ = '.'; // the separator as the model reads and writes it
     bool shown_ = false;
+    TPrintCommands *printCommands_ = nullptr;
     bool returningFocus_ = false; // the leave check is putting the focus back
 
     // Layout pieces later features add to: the top strip above the weight row belongs at index 0
