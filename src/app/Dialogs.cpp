@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -8,6 +9,7 @@ namespace {
 struct ScriptState {
     bool scripted = false;
     QList<bool> answers;
+    QList<QString> fileNames;
     QList<Dialogs::Shown> shown;
     int unanswered = 0;
 };
@@ -54,6 +56,25 @@ bool Dialogs::Question(QWidget *parent, const QString &caption, const QString &t
            QMessageBox::Yes;
 }
 
+QString Dialogs::SaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &defaultSuffix, const QString &suggestedName) {
+    if (Script().scripted) {
+        if (Script().fileNames.isEmpty()) {
+            ++Script().unanswered;
+            return QString();
+        }
+        return Script().fileNames.takeFirst();
+    }
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 void Dialogs::SetScripted(bool scripted) {
     Script() = ScriptState{};
     Script().scripted = scripted;
@@ -65,6 +86,10 @@ bool Dialogs::IsScripted() {
 
 void Dialogs::QueueAnswer(bool yes) {
     Script().answers.append(yes);
+}
+
+void Dialogs::QueueFileName(const QString &path) {
+    Script().fileNames.append(path);
 }
 
 QList<Dialogs::Shown> Dialogs::TakeShown() {

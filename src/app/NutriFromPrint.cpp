@@ -12,7 +12,6 @@
 #include "QPrinterJob.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPrintDialog>
@@ -133,16 +132,12 @@ void TNutriFrom::SavePdfClick() {
     const auto selection = AskSections(*PrintForm);
     if (!selection)
         return;
-    QFileDialog dialog(this, QStringLiteral("Сохранить протокол в PDF"));
-    dialog.setObjectName(QStringLiteral("PdfFileDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QStringLiteral("протокол.pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = Dialogs::SaveFileName(this, QStringLiteral("Сохранить протокол в PDF"),
+                                               QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"),
+                                               QStringLiteral("протокол.pdf"));
+    if (path.isEmpty())
         return;
-    const std::string failure =
-        SaveProtocolPdf(dialog.selectedFiles().constFirst(), PrintContextNow(), *selection);
+    const std::string failure = SaveProtocolPdf(path, PrintContextNow(), *selection);
     if (!failure.empty())
         Dialogs::Error(this, FromCp1251(failure));
 }

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -67,14 +66,6 @@ QString PdfText(const QString &pdf) {
     process.start(QString::fromLocal8Bit(PDFTOTEXT), {pdf, "-"});
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-void SaveAs(QWidget *dialog, const QString &path) {
-    auto *files = qobject_cast<QFileDialog *>(dialog);
-    ASSERT_NE(files, nullptr);
-    files->selectFile(path);
-    // Past accept(), which would question a folder that does not exist.
-    static_cast<QDialog *>(files)->done(QDialog::Accepted);
 }
 
 class PrintWindowTest : public ::testing::Test {
@@ -148,7 +139,7 @@ TEST_F(PrintWindowTest, SavePdfWritesOnlyTheTickedSections) {
         window.PrintForm->EntDataCbx->click();
         window.PrintForm->PrintBtn->click();
     });
-    script.Expect("PdfFileDialog", [&](QWidget *dialog) { SaveAs(dialog, pdf); });
+    Dialogs::QueueFileName(pdf);
     script.Run([this] { Action("PdfAction")->trigger(); });
 
     const QString text = PdfText(pdf);
@@ -161,7 +152,7 @@ TEST_F(PrintWindowTest, SavePdfWritesOnlyTheTickedSections) {
 TEST_F(PrintWindowTest, FileThatCannotBeWrittenIsReportedAndTheWindowGoesOn) {
     const QString pdf = dir.filePath("missing/protocol.pdf");
     script.Expect("PrintForm", [this](QWidget *) { window.PrintForm->PrintBtn->click(); });
-    script.Expect("PdfFileDialog", [&](QWidget *dialog) { SaveAs(dialog, pdf); });
+    Dialogs::QueueFileName(pdf);
     script.Run([this] { Action("PdfAction")->trigger(); });
 
     const auto shown = Dialogs::TakeShown();
