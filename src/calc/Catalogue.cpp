@@ -1,6 +1,6 @@
 // The products the calculator knows. Compositions are fixed; the doctor cannot edit them.
-#include "Utf8Cp1251.h"
 #include "NutritionModel.h"
+#include "Utf8Cp1251.h"
 
 namespace velmora {
 

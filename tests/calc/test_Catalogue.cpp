@@ -1,5 +1,5 @@
-#include "Utf8Cp1251.h"
 #include "FakeWindow.h"
+#include "Utf8Cp1251.h"
 
 using namespace velmora;
 using namespace velmora::testing;

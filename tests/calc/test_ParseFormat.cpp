@@ -1,7 +1,7 @@
-#include "Utf8Cp1251.h"
 #include "DataItem.h"
 #include "DisplayText.h"
 #include "NutritionModel.h"
+#include "Utf8Cp1251.h"
 
 #include <gtest/gtest.h>
 
