@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv) {
+    // The launcher window needs no screen; listing the tests must not need one either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
