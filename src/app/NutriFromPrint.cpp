@@ -52,6 +52,9 @@ public:
     std::unique_ptr<PrintJob> ChooseDevice() override {
         QPrintDialog dialog(&printer, &window);
         dialog.setObjectName(QStringLiteral("PrintDialog"));
+        // The protocol is always printed whole, the chosen sections one group per page: a page
+        // range typed here would be silently ignored, so none is offered.
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         if (dialog.exec() != QDialog::Accepted)
             return nullptr;
         return std::make_unique<QPrinterJob>(printer);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -103,11 +104,19 @@ TEST_F(PrintWindowTest, PrintStandsBesideNewCalculationAndCtrlPOpensTheSectionDi
     EXPECT_TRUE(Dialogs::TakeShown().isEmpty());
 }
 
-TEST_F(PrintWindowTest, CancellingThePrinterDialogPrintsNothing) {
+TEST_F(PrintWindowTest, PrinterDialogOffersNoPageRangeAndCancellingItPrintsNothing) {
+    bool offersPageRange = true;
     script.Expect("PrintForm", [this](QWidget *) { window.PrintForm->PrintBtn->click(); });
-    script.Expect("PrintDialog", [](QWidget *dialog) { dialog->close(); });
+    script.Expect("PrintDialog", [&offersPageRange](QWidget *dialog) {
+        offersPageRange =
+            static_cast<QPrintDialog *>(dialog)->testOption(QAbstractPrintDialog::PrintPageRange);
+        dialog->close();
+    });
     script.Run([this] { window.PrintBtnClick(); });
     EXPECT_TRUE(Dialogs::TakeShown().isEmpty());
+    // The command always prints the chosen sections whole; a page range typed into the dialog
+    // would be ignored, so the dialog must not offer one.
+    EXPECT_FALSE(offersPageRange);
 }
 
 TEST_F(PrintWindowTest, PreviewShowsOnePagePerChosenGroup) {
