@@ -34,6 +34,12 @@ public:
 
 namespace {
 
+// A page range chosen in the preview's own printer dialog is meant for that one print; the
+// printer is kept for the run, so every command starts again from the whole protocol.
+void PrintWholeProtocol(QPrinter &printer) {
+    printer.setPrintRange(QPrinter::AllPages);
+}
+
 // The section dialog; the chosen sections, or nothing when the user cancelled.
 std::optional<velmora::PrintSelection> AskSections(TPrintForm &form) {
     form.exec();
@@ -50,6 +56,7 @@ public:
 
     bool ChooseSections() override { return AskSections(form).has_value(); }
     std::unique_ptr<PrintJob> ChooseDevice() override {
+        PrintWholeProtocol(printer);
         QPrintDialog dialog(&printer, &window);
         dialog.setObjectName(QStringLiteral("PrintDialog"));
         // The protocol is always printed whole, the chosen sections one group per page: a page
@@ -119,6 +126,7 @@ void TNutriFrom::PrintPreviewClick() {
     const auto selection = AskSections(*PrintForm);
     if (!selection)
         return;
+    PrintWholeProtocol(printCommands_->printer);
     QPrintPreviewDialog preview(&printCommands_->printer, this);
     preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
     preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));

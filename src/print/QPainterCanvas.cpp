@@ -54,13 +54,25 @@ int QPainterCanvas::TextHeight(const std::string & /*text*/) {
     return painter.fontMetrics().height();
 }
 
+void QPainterCanvas::SetPageRanges(const QPageRanges &ranges) {
+    shownPages = ranges;
+}
+
+bool QPainterCanvas::PageShown() const {
+    return shownPages.isEmpty() || shownPages.contains(page);
+}
+
 void QPainterCanvas::TextOut(int x, int y, const std::string &text) {
-    if (text.empty())
+    if (text.empty() || !PageShown())
         return;
+    devicePageUsed = true;
     painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), ToQString(text));
 }
 
 void QPainterCanvas::Line(int x1, int y1, int x2, int y2) {
+    if (!PageShown())
+        return;
+    devicePageUsed = true;
     painter.drawLine(x1, y1, x2, y2);
 }
 
@@ -69,8 +81,14 @@ int QPainterCanvas::PageHeight() {
 }
 
 void QPainterCanvas::NewPage() {
+    ++page;
+    // With a page range, the device's first page waits for the first chosen page, and pages
+    // outside the range never reach the device.
+    if (!shownPages.isEmpty() && (!PageShown() || !devicePageUsed))
+        return;
     if (pages == nullptr || !pages->newPage())
         throw PrintFailure(PrintText(u8"Принтер не смог начать новую страницу."));
+    devicePageUsed = false;
 }
 
 QString QPainterCanvas::ToQString(const std::string &text) {

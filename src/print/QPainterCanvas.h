@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include <QFont>
+#include <QPageRanges>
 #include <QStringDecoder>
 
 class QPainter;
@@ -13,6 +14,10 @@ class QPagedPaintDevice;
 class QPainterCanvas : public velmora::Canvas {
 public:
     QPainterCanvas(QPainter &painter, QPagedPaintDevice *pages);
+
+    // Only these pages of the protocol, counted from 1, reach the device; empty: all of them.
+    // Qt leaves a page range chosen in a printer dialog to the program that draws.
+    void SetPageRanges(const QPageRanges &ranges);
 
     void SetFont(const std::string &name, int charset, int size) override;
     void SetStyle(bool bold, bool underline) override;
@@ -26,9 +31,14 @@ public:
 private:
     QString ToQString(const std::string &text);
     void ApplyFont();
+    bool PageShown() const;
 
     QPainter &painter;
     QPagedPaintDevice *pages;
     QFont font;
     QStringDecoder decoder;
+    QPageRanges shownPages;
+    // The protocol's page being drawn, and whether the device's open page has received any of it.
+    int page = 1;
+    bool devicePageUsed = false;
 };

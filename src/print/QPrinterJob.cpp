@@ -17,6 +17,8 @@ velmora::Canvas &QPrinterJob::BeginDoc() {
     if (!painter.begin(&printer))
         throw PrintFailure(PrintText(u8"Не удалось начать печать: принтер или файл недоступен."));
     canvas.emplace(painter, &printer);
+    if (printer.printRange() == QPrinter::PageRange)
+        canvas->SetPageRanges(printer.pageRanges());
     return *canvas;
 }
 

@@ -1,8 +1,10 @@
 // The protocol as a PDF file through the QPainter canvas, read back with pdftotext.
 
+#include "PrintCommand.h"
 #include "PrintTestSupport.h"
 #include "ProtocolPdf.h"
 #include "QPainterCanvas.h"
+#include "QPrinterJob.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -71,6 +73,45 @@ TEST_F(PrintPdfTest, BalanceExampleReadsBackPageByPageWithCommas) {
             EXPECT_TRUE(text.contains(line)) << line.toStdString();
         // No number went out with a point; "0.9%" in a caption is the caption's own.
         EXPECT_FALSE(text.contains(QRegularExpression("\\d\\.\\d\\d\\b")));
+    }
+}
+
+// Qt leaves a page range chosen in a printer dialog (the preview's own one offers it) to the
+// program: pages outside it must not come out, and the first chosen page opens the job.
+TEST_F(PrintPdfTest, PageRangeOfThePrinterPrintsOnlyThosePages) {
+    NutritionModel model;
+    EnterBalanceExample(model);
+    struct Case {
+        int from, to;
+        std::vector<QString> titles; // one per page that comes out
+    };
+    const QString par = "Парентеральное питание", prog = "Программа парентерального питания",
+                  ent = "Энтеральное питание", bal = "Общий баланс";
+    const Case cases[] = {
+        {2, 3, {prog, ent}},
+        {4, 4, {bal}},
+        {1, 1, {par}},
+        {3, 9, {ent, bal}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + "-" + std::to_string(c.to));
+        const QString pdf = dir.filePath(QString("range%1-%2.pdf").arg(c.from).arg(c.to));
+        QPrinter printer(QPrinter::HighResolution);
+        SetUpPdfPrinter(printer, pdf);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(c.from, c.to);
+        {
+            QPrinterJob job(printer);
+            ASSERT_EQ(RunPrintJob(job, FixedContext(model), PrintSelection{}), "");
+        }
+        ASSERT_EQ(PageCount(pdf), static_cast<int>(c.titles.size()));
+        for (std::size_t page = 0; page < c.titles.size(); ++page) {
+            const QString text = PageText(pdf, static_cast<int>(page) + 1);
+            EXPECT_TRUE(text.contains("ПРОТОКОЛ РАСЧЕТА ИСКУССТВЕННОГО ПИТАНИЯ"));
+            for (const QString &title : {par, prog, ent, bal})
+                EXPECT_EQ(text.contains(title), title == c.titles[page])
+                    << "page " << page + 1 << ": " << title.toStdString();
+        }
     }
 }
 
