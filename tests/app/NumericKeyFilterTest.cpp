@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct KeyCase {
@@ -11,6 +13,14 @@ struct KeyCase {
     KeyVerdict::Action action;
     const char *inserted; // for Replace
 };
+
+// Names a case by what is typed into which text, so listings and failures read as the table does.
+void PrintTo(const KeyCase &c, std::ostream *os) {
+    const QString typed = QString::fromUtf8(c.typed);
+    *os << "U+" << std::hex << std::uppercase << (typed.isEmpty() ? 0 : typed.front().unicode())
+        << std::dec << " into '" << c.fieldText << "' of a "
+        << (c.keys == NumericKeys::Decimal ? "decimal" : "digit") << " field";
+}
 
 class NumericKeyFilterTest : public ::testing::TestWithParam<KeyCase> {};
 
